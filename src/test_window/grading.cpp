@@ -20,8 +20,11 @@ void Zorva::Grade_Test() {
   Score = 0;
   const int last = Slowo[2]->count() - 1;
   const int N = int(leadingNumber(Nastroiki->text(0)));
+  // The key's first run holds the N combinations (k, k) in order. Read from
+  // there, it is right also when the two sides have different counts, where
+  // positions 1 to N would pair item 1 with item n + 1.
   for (int i = 0; i <= last; ++i)
-    for (int j = 1; j <= N; ++j)
+    for (int j = 0; j < N; ++j)
       if (dum_N[2]->text(i) == dum_N[4]->text(j) && dum_N[3]->text(i) == dum_N[5]->text(j))
         ++Score;
   // A test without correct combinations has nothing to get right.

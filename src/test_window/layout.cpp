@@ -69,6 +69,7 @@ void Zorva::placeInTwips(QWidget &widget, int left, int top, int width, int heig
 }
 
 void Zorva::buildControls() {
+  Q_INIT_RESOURCE(resources);
   m_client = new QWidget(this);
   m_client->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
   setCentralWidget(m_client);

@@ -35,4 +35,6 @@ void Zorva::Grafika_Click(int) {
   store.Graphika[0]->setPicture(stored.picture());
   store.setOuterSizeInTwips(size.width() + 100, size.height() + 250);
   store.show();
+  // Shown, the window knows its frame: the outer size again, frame included.
+  store.setOuterSizeInTwips(size.width() + 100, size.height() + 250);
 }
