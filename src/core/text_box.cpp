@@ -2,6 +2,7 @@
 
 TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent) {
   setReadOnly(true);
+  setTabChangesFocus(true);
   setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
 }
 

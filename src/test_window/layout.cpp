@@ -105,6 +105,7 @@ void Zorva::buildControls() {
     Uprawl[i] = new QPushButton(QString::fromUtf16(design.caption), m_client);
     placeInTwips(*Uprawl[i], design.left, design.top, 1215, 375);
     Uprawl[i]->setStyleSheet(buttonStyle(design.face));
+    Uprawl[i]->setAutoDefault(true);  // Enter presses it, as Space does
     describe(*Uprawl[i], QString::fromUtf16(design.tooltip), Uprawl[i]->text());
     connect(Uprawl[i], &QPushButton::clicked, this, [this, i] { Uprawl_Click(i); });
   }
