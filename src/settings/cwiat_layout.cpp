@@ -141,6 +141,9 @@ void Cwiat::buildColourMixer() {
   for (int k = 0; k < 4; ++k) {
     Option1[k] = new QRadioButton(m_client);
     placeInTwips(*Option1[k], 3860, kRowTop[k], 345, 285);
+    // Buttons fill their background from the Button role; an option button
+    // shows the colour of its group, kept in the Window role.
+    Option1[k]->setBackgroundRole(QPalette::Window);
     describe(*Option1[k], QString::fromUtf16(kOptionTooltips[k]));
     m_options->addButton(Option1[k], k);
   }

@@ -35,9 +35,8 @@ QColor centrePixel(QWidget &widget) { return pixel(widget, widget.rect().center(
 // A spot of a text box or label right of its text.
 QColor rightPixel(QWidget &widget) { return pixel(widget, {widget.width() - 6, widget.height() / 2}); }
 
-QColor background(const QWidget &widget) {
-  return widget.palette().color(widget.autoFillBackground() ? QPalette::Window : QPalette::Base);
-}
+// The corner of an option button, beside its round mark.
+QColor optionPixel(QRadioButton &option) { return pixel(option, {1, 1}); }
 
 // Moves a slider to `value` with the keys a learner would use.
 void slideTo(QSlider &slider, int value) {
@@ -123,7 +122,7 @@ class TestCwiat : public QObject {
     QCOMPARE(rightPixel(*dialog.Text_Cv[0]), kWhite);
     QCOMPARE(dialog.Text_Cv[0]->palette().color(QPalette::Text), QColor(8, 0, 0));
     const QColor optionColours[] = {QColor(128, 0, 0), kWhite, QColor(8, 0, 0), QColor(192, 0, 0)};
-    for (int k = 0; k < 4; ++k) QCOMPARE(background(*dialog.Option1[k]), optionColours[k]);
+    for (int k = 0; k < 4; ++k) QCOMPARE(optionPixel(*dialog.Option1[k]), optionColours[k]);
   }
 
   void saveAtOnceAppliesBuiltInAppearance() {
@@ -197,7 +196,7 @@ class TestCwiat : public QObject {
     QCOMPARE(dialog.Label_ST[slider]->text(), QString::number(value));
     const QColor mixed = colourFromNumber(colour.toLongLong());
     QCOMPARE(centrePixel(*dialog.picColor), mixed);
-    QCOMPARE(background(*dialog.Option1[group]), mixed);
+    QCOMPARE(optionPixel(*dialog.Option1[group]), mixed);
     QCOMPARE(pixel(dialog.client(), {2, 2}), group == 0 ? mixed : kGrey);
     QCOMPARE(rightPixel(*dialog.Text_Cv[0]), group == 1 ? mixed : kWhite);
     QCOMPARE(dialog.Text_Cv[0]->palette().color(QPalette::Text),
