@@ -120,6 +120,19 @@ class TestLayout : public QObject {
       QVERIFY(window->windowIcon().availableSizes().contains(QSize(size, size)));
   }
 
+  // On a denser screen the window keeps its layout in twips and is drawn
+  // with as many more device pixels.
+  void sharpOnHighDensityScreens() {
+    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                             : 1.0;
+    QCOMPARE(window->devicePixelRatioF(), scale);
+    const QPixmap shot = window->centralWidget()->grab();
+    QCOMPARE(shot.size(), window->centralWidget()->size() * scale);
+    QCOMPARE(shot.deviceIndependentSize().toSize(), window->centralWidget()->size());
+    QCOMPARE(shot.devicePixelRatio(), scale);
+  }
+
   void menuHasExitThenColor() {
     const QList<QAction *> actions = window->menuBar()->actions();
     QCOMPARE(actions.size(), 2);
