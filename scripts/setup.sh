@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool imagemagick
-  desktop-file-utils libbenchmark-dev
+  desktop-file-utils dpkg-dev file time libbenchmark-dev
 )
 
 missing=()
