@@ -8,7 +8,7 @@ JOBS ?= 2
 # What the sanitizer build runs: whole learner paths and random learners.
 SANITIZED_TESTS = tst_learner_path tst_keyboard_only tst_random_learners tst_accessibility
 
-.PHONY: setup build run test test-sanitize soak clean
+.PHONY: setup build run test test-sanitize soak bench package clean
 
 setup:
 	bash scripts/setup.sh
@@ -38,5 +38,12 @@ soak: build
 	QT_QPA_PLATFORM=offscreen ZORVA_LEARNERS=5000 ZORVA_ACTIONS=200 \
 	  ./$(BUILD)/tests/e2e/tst_random_learners
 
+# Release build; every figure printed beside its floor.
+bench: setup
+	bash bench/run.sh
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-release

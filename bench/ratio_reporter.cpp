@@ -6,7 +6,7 @@ void RatioReporter::ReportRuns(const std::vector<Run> &runs) {
   ConsoleReporter::ReportRuns(runs);
   for (const Run &run : runs) {
     if (run.run_type != Run::RT_Aggregate) continue;
-    Figure &figure = m_figures[run.run_name.str()];
+    Figure &figure = m_figures[run.run_name.function_name];
     const double nanoseconds = run.GetAdjustedRealTime() *
                                (run.time_unit == benchmark::kMillisecond   ? 1e6
                                 : run.time_unit == benchmark::kMicrosecond ? 1e3

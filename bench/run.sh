@@ -6,13 +6,13 @@ cd "$(dirname "$0")/.."
 build=${BUILD:-build-release}
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DZORVA_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target zorva_bench zorva_memory_run
+cmake --build "$build" -j2 --target zorva_bench zorva_process_run
 
 "$build/bench/zorva_bench"
 
 # Peak resident memory, in KiB, of one process.
 peak() {
-  /usr/bin/time -v "$build/bench/zorva_memory_run" "$1" 2>&1 >/dev/null |
+  /usr/bin/time -v "$build/bench/zorva_process_run" "$1" 2>&1 >/dev/null |
     awk -F': ' '/Maximum resident set size/ { print $2 }'
 }
 runs=5

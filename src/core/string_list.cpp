@@ -1,14 +1,24 @@
 #include "core/string_list.h"
 
+#include <QCollator>
 #include <QLocale>
 
-StringList::StringList(Order order, int index, QObject *parent)
-    : QAbstractListModel(parent),
-      m_sorted(order == Order::Sorted),
-      m_index(index),
-      m_collator(QLocale(QLocale::Bulgarian, QLocale::Bulgaria)) {
-  m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+namespace {
+
+// One collator serves every sorted list: Bulgarian, blind to case.
+const QCollator &bulgarianCollator() {
+  static const QCollator collator = [] {
+    QCollator bulgarian(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    bulgarian.setCaseSensitivity(Qt::CaseInsensitive);
+    return bulgarian;
+  }();
+  return collator;
 }
+
+}  // namespace
+
+StringList::StringList(Order order, int index, QObject *parent)
+    : QAbstractListModel(parent), m_sorted(order == Order::Sorted), m_index(index) {}
 
 QString StringList::text(int row) const {
   return row >= 0 && row < count() ? m_rows.at(row) : QString();
@@ -27,8 +37,9 @@ int StringList::sortedPosition(const QString &text) const {
     while (row < count() && m_rows.at(row).isEmpty()) ++row;
     return row;
   }
-  auto goesAfter = [this, &text](const QString &row) {
-    return row.isEmpty() || m_collator.compare(row, text) <= 0;
+  const QCollator &collator = bulgarianCollator();
+  auto goesAfter = [&collator, &text](const QString &row) {
+    return row.isEmpty() || collator.compare(row, text) <= 0;
   };
   int low = 0;
   int high = count();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QCollator>
 #include <QStringList>
 #include <functional>
 
@@ -64,5 +63,4 @@ class StringList : public QAbstractListModel {
   int m_index;
   bool m_moving = false;
   ClickHandler m_handler;
-  QCollator m_collator;
 };

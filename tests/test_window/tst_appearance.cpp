@@ -24,9 +24,7 @@ class TestAppearance : public QObject {
 
  private slots:
   void init() {
-    window = std::make_unique<Zorva>(embeddedContent(), [] { return QStringList{u"Times New Roman"_qs}; });
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window = learner::openWindow(embeddedContent(), [] { return QStringList{u"Times New Roman"_qs}; });
   }
   void cleanup() {
     window.reset();

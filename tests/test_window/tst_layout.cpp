@@ -10,6 +10,7 @@
 #include "core/text_box.h"
 #include "settings/cwiat.h"
 #include "test_window/picture_box.h"
+#include "fixtures/learner.h"
 #include "test_window/zorva.h"
 
 namespace {
@@ -53,9 +54,7 @@ class TestLayout : public QObject {
 
  private slots:
   void init() {
-    window = std::make_unique<Zorva>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window = learner::openWindow();
   }
   void cleanup() { window.reset(); }
 

@@ -35,9 +35,7 @@ class TestPairing : public QObject {
 
  private slots:
   void init() {
-    window = std::make_unique<Zorva>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window = openWindow();
   }
   void cleanup() { window.reset(); }
 
@@ -63,8 +61,7 @@ class TestPairing : public QObject {
   }
 
   void remainingCountIsTheSmallerSide() {
-    window = std::make_unique<Zorva>(contentOfSize(8, 6));
-    window->show();
+    window = openWindow(contentOfSize(8, 6));
     recordPair(*window, 1, 1);
     QCOMPARE(window->Ndapis->text(), u"Остават: 5"_qs);
   }

@@ -16,9 +16,7 @@ class TestPicturePanel : public QObject {
   std::unique_ptr<Zorva> window;
 
   void start(const Content &content) {
-    window = std::make_unique<Zorva>(content);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window = openWindow(content);
   }
   bool panelIsBlank() const { return window->Grafika[0]->picture().isNull(); }
 
