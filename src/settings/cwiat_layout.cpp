@@ -180,8 +180,9 @@ void Cwiat::buildFontChooser() {
 }
 
 void Cwiat::buildMenu() {
-  mnu_zapis = menuBar()->addAction(u"Запис"_qs);
-  mnu_Otkaz = menuBar()->addAction(u"Отказ"_qs);
+  // Alt with the underlined letter chooses a command from the keyboard.
+  mnu_zapis = menuBar()->addAction(u"&Запис"_qs);
+  mnu_Otkaz = menuBar()->addAction(u"&Отказ"_qs);
   mnu_Danni = menuBar()->addAction(u"Danni"_qs);
   mnu_Danni->setVisible(false);
   mnu_Danni->setEnabled(false);

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 
 #include "core/string_list_view.h"
@@ -90,7 +91,22 @@ class TestKeyboardOnly : public QObject {
 
   void menuCommandsByKeys() {
     QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
-    QVERIFY(window->settingsDialog());
+    Cwiat *dialog = window->settingsDialog();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+
+    // In the dialog: Tab to the red slider, raise it, apply with Alt+З.
+    QApplication::setActiveWindow(dialog);
+    QCOMPARE(focus(), dialog->picColor);
+    tabTo(dialog->Slider1[0]);
+    QTest::keyClick(focus(), Qt::Key_Right);
+    QCOMPARE(window->Cweta[0]->text(4), u"129"_qs);
+    QTest::sendKeyEvent(QTest::Click, focus(), Qt::Key(u'З'), u"з"_qs, Qt::AltModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window->settingsDialog());
+    QCOMPARE(window->centralWidget()->palette().color(QPalette::Window), QColor(129, 0, 0));
+
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
     QVERIFY(window->settingsDialog()->isVisible());
     QApplication::setActiveWindow(window.get());
     QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier);

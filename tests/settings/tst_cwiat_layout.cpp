@@ -53,8 +53,8 @@ class TestCwiatLayout : public QObject {
   void menu() {
     QCOMPARE(m_dialog->menuBar()->actions(),
              QList<QAction *>({m_dialog->mnu_zapis, m_dialog->mnu_Otkaz, m_dialog->mnu_Danni}));
-    QCOMPARE(m_dialog->mnu_zapis->text(), u"Запис"_qs);
-    QCOMPARE(m_dialog->mnu_Otkaz->text(), u"Отказ"_qs);
+    QCOMPARE(m_dialog->mnu_zapis->text().remove(u'&'), u"Запис"_qs);
+    QCOMPARE(m_dialog->mnu_Otkaz->text().remove(u'&'), u"Отказ"_qs);
     QCOMPARE(m_dialog->mnu_Danni->text(), u"Danni"_qs);
     QVERIFY(m_dialog->mnu_zapis->isVisible() && m_dialog->mnu_Otkaz->isVisible());
     QVERIFY(!m_dialog->mnu_Danni->isVisible());
