@@ -34,22 +34,18 @@ class TestLayout : public QObject {
 
   std::unique_ptr<Zorva> window;
 
+  // The window's controls by the names the program gives them.
   QWidget *control(const QString &name) {
-    static const QMap<QString, std::function<QWidget *(Zorva &)>> controls = {
-        {u"Ndapis"_qs, [](Zorva &w) -> QWidget * { return w.Ndapis; }},
-        {u"Uprawl(0)"_qs, [](Zorva &w) -> QWidget * { return w.Uprawl[0]; }},
-        {u"Uprawl(1)"_qs, [](Zorva &w) -> QWidget * { return w.Uprawl[1]; }},
-        {u"Uprawl(2)"_qs, [](Zorva &w) -> QWidget * { return w.Uprawl[2]; }},
-        {u"Uprawl(3)"_qs, [](Zorva &w) -> QWidget * { return w.Uprawl[3]; }},
-        {u"Slowo(0)"_qs, [](Zorva &w) -> QWidget * { return w.SlowoView[0]; }},
-        {u"Slowo(1)"_qs, [](Zorva &w) -> QWidget * { return w.SlowoView[1]; }},
-        {u"Slowo(2)"_qs, [](Zorva &w) -> QWidget * { return w.SlowoView[2]; }},
-        {u"Grafika(0)"_qs, [](Zorva &w) -> QWidget * { return w.Grafika[0]; }},
-        {u"Grafika(1)"_qs, [](Zorva &w) -> QWidget * { return w.Grafika[1]; }},
-        {u"Prowerka(0)"_qs, [](Zorva &w) -> QWidget * { return w.Prowerka[0]; }},
-        {u"Prowerka(1)"_qs, [](Zorva &w) -> QWidget * { return w.Prowerka[1]; }},
+    QHash<QString, QWidget *> controls{{u"Ndapis"_qs, window->Ndapis}};
+    auto addArray = [&controls](const QString &array, const auto &elements) {
+      for (size_t i = 0; i < elements.size(); ++i)
+        controls.insert(u"%1(%2)"_qs.arg(array).arg(i), elements[i]);
     };
-    return controls.value(name)(*window);
+    addArray(u"Uprawl"_qs, window->Uprawl);
+    addArray(u"Slowo"_qs, window->SlowoView);
+    addArray(u"Grafika"_qs, window->Grafika);
+    addArray(u"Prowerka"_qs, window->Prowerka);
+    return controls.value(name);
   }
 
  private slots:
