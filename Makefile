@@ -35,7 +35,7 @@ test-sanitize: setup
 
 # A long run of random learners: 5000 learners of 200 actions each.
 soak: build
-	QT_QPA_PLATFORM=offscreen ZORVA_LEARNERS=5000 ZORVA_ACTIONS=200 \
+	QT_QPA_PLATFORM=offscreen ZORVA_LEARNERS=5000 ZORVA_ACTIONS=200 QTEST_FUNCTION_TIMEOUT=7200000 \
 	  ./$(BUILD)/tests/e2e/tst_random_learners
 
 # Release build; every figure printed beside its floor.
