@@ -44,12 +44,20 @@ std::optional<double> strictNumber(const QString &text) {
   return trimmed.toDouble();
 }
 
-qint16 toInt16(double value) {
-  constexpr double low = std::numeric_limits<qint16>::min();
-  constexpr double high = std::numeric_limits<qint16>::max();
+namespace {
+
+template <typename Integer>
+Integer nearestInteger(double value) {
+  constexpr double low = std::numeric_limits<Integer>::min();
+  constexpr double high = std::numeric_limits<Integer>::max();
   if (std::isnan(value)) return 0;
-  return qint16(std::clamp(std::nearbyint(value), low, high));
+  return Integer(std::clamp(std::nearbyint(value), low, high));
 }
+
+}  // namespace
+
+qint16 toInt16(double value) { return nearestInteger<qint16>(value); }
+qint32 toInt32(double value) { return nearestInteger<qint32>(value); }
 
 int twipsToPixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
 

@@ -22,7 +22,7 @@ Cwiat::Cwiat(AppearanceTarget &target, CwiatState &state, FontSource fonts)
 StringList &Cwiat::record() const { return m_target.appearanceRecord(); }
 
 qint32 Cwiat::entryNumber(int entry) const {
-  return qint32(leadingNumber(record().text(entry)));
+  return toInt32(leadingNumber(record().text(entry)));
 }
 
 QColor Cwiat::entryColour(int entry) const { return colourFromNumber(entryNumber(entry)); }

@@ -19,7 +19,7 @@ void Zorva::gradeBranch() {
 void Zorva::Grade_Test() {
   Score = 0;
   const int last = Slowo[2]->count() - 1;
-  const int N = int(leadingNumber(Nastroiki->text(0)));
+  const int N = toInt32(leadingNumber(Nastroiki->text(0)));
   // The key's first run holds the N combinations (k, k) in order. Read from
   // there, it is right also when the two sides have different counts, where
   // positions 1 to N would pair item 1 with item n + 1.

@@ -11,9 +11,9 @@ void Zorva::Form_Load() {
   Score = 0;
   const StringList &layout = *danni().Danni[3];
   setWindowTitle(layout.text(0));
-  setOuterWidth(int(leadingNumber(layout.text(1))));
-  moveListInTwips(0, int(leadingNumber(layout.text(2))), int(leadingNumber(layout.text(3))));
-  moveListInTwips(1, int(leadingNumber(layout.text(4))), int(leadingNumber(layout.text(5))));
+  setOuterWidth(toInt32(leadingNumber(layout.text(1))));
+  moveListInTwips(0, toInt32(leadingNumber(layout.text(2))), toInt32(leadingNumber(layout.text(3))));
+  moveListInTwips(1, toInt32(leadingNumber(layout.text(4))), toInt32(leadingNumber(layout.text(5))));
   Prowerka[0]->setText(danni().Ukazanie);
   const int n = danni().Danni[0]->count();
   const int m = danni().Danni[1]->count();

@@ -57,6 +57,12 @@ class TestNumbers : public QObject {
     QCOMPARE(int(toInt16(value)), rounded);
   }
 
+  void largeNumbersStopAtTheEnds() {
+    QCOMPARE(toInt32(::leadingNumber(u"99999999999999"_qs)), std::numeric_limits<qint32>::max());
+    QCOMPARE(toInt32(-1e12), std::numeric_limits<qint32>::min());
+    QCOMPARE(toInt32(16777215.0), 16777215);
+  }
+
   void twips() {
     QCOMPARE(twipsToPixels(11865), 791);
     QCOMPARE(twipsToPixels(7005), 467);
