@@ -132,6 +132,7 @@ void Zorva::buildControls() {
   Prowerka[1]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Prowerka[1]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Prowerka[1]->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Prowerka[1]->setTextInteractionFlags(Qt::NoTextInteraction);  // a mark: no text cursor
   describe(*Prowerka[1], u"зелено - Вярно; червено - Грешно"_qs, u"зелено - Вярно; червено - Грешно"_qs);
   Prowerka[1]->hide();
 }
