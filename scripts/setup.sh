@@ -7,7 +7,7 @@ packages=(
   g++ cmake make
   qt6-base-dev libgl-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool
   desktop-file-utils dpkg-dev file time libbenchmark-dev
 )
 
